@@ -2,8 +2,11 @@
 // A program's resources: string tables, menus, accelerators, dialog templates and bitmaps, read
 // from a resource script (plain text, UTF-8, close to a Windows .rc file) and carried inside the
 // program as a pack built at build time. Language files are packs of the same kind in a file.
-// Texts here are Windows-1252 bytes, converted from the script's UTF-8 when the pack is loaded.
+// Texts here are Windows-1252 bytes, converted from the script's UTF-8 when the pack is built.
 // No Qt: the window side builds widgets from these structures.
+//
+// Script.h parses a script (rcpack runs it at build time), Pack.h writes the pack that
+// LoadResourcePack reads back.
 
 #include <map>
 #include <string>
@@ -69,12 +72,15 @@ public:
   const DialogTemplate* FindDialog(int id) const;
   // The bytes of the image file (PNG or BMP) named for that id, or nullptr.
   const std::string* FindBitmap(int id) const;
+  // The bytes of the icon file (PNG or BMP) named for that id, or nullptr.
+  const std::string* FindIcon(int id) const;
 
   std::map<int, std::string> strings;
   std::map<int, Menu> menus;
   std::map<int, AcceleratorTable> accelerators;
   std::map<int, DialogTemplate> dialogs;
   std::map<int, std::string> bitmaps;
+  std::map<int, std::string> icons;
 };
 
 // Loads a pack (the bytes rcpack wrote). False with a reason when the bytes are not a valid pack.

@@ -10,8 +10,11 @@
 //
 // RegistryStore owns the database connection; RegKey is a light handle (store, hive, path,
 // access) that resolves its path on every call, so a key deleted behind an open handle simply
-// reads as missing. Nothing here throws.
+// reads as missing; the store must outlive its handles, and every call on the null key answers
+// NotFound. Each call is one SQLite transaction of its own unless it runs inside InTransaction.
+// Nothing here throws.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +62,12 @@ public:
   // Opens with full access, creating every missing component (RegCreateKeyEx).
   RegResult CreateKey(Hive hive, std::string_view path, RegKey& out);
   RegResult DeleteKey(Hive hive, std::string_view path);
+  // Deletes a key with all its subkeys and values (RegDeleteTree); the hive itself is refused.
+  RegResult DeleteTree(Hive hive, std::string_view path);
+
+  // Runs `changes` as one write transaction: everything it did is kept when it answers Ok and
+  // nothing otherwise. Calls made inside join this transaction.
+  RegResult InTransaction(const std::function<RegResult()>& changes);
 
 private:
   friend class RegKey;

@@ -1,0 +1,134 @@
+#include "tallyra/core/LineReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tallyra {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 18;
+constexpr std::size_t kBlock = 64;
+
+// Moves p past the remaining-th line end before end, or to end when there are fewer, taking
+// remaining down by the line ends passed. Whole blocks are counted with a loop the compiler
+// vectorises; only the block holding the wanted line end is walked byte by byte.
+const char* SkipLineEnds(const char* p, const char* end, long& remaining) {
+  while (end - p >= static_cast<std::ptrdiff_t>(kBlock)) {
+    unsigned count = 0;
+    for (std::size_t i = 0; i < kBlock; ++i) {
+      count += p[i] == '\n';
+    }
+    if (count >= static_cast<unsigned long>(remaining)) {
+      break;
+    }
+    remaining -= count;
+    p += kBlock;
+  }
+  for (; p < end; ++p) {
+    if (*p == '\n' && --remaining == 0) {
+      return p + 1;
+    }
+  }
+  return p;
+}
+
+} // namespace
+
+LineReader::LineReader() : buffer_(kBufferSize) {}
+
+LineReader::~LineReader() { Close(); }
+
+bool LineReader::Open(const std::string& path) {
+  Close();
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  pos_ = end_ = 0;
+  bufferStart_ = 0;
+  eof_ = failed_ = false;
+  lastTerminated_ = true;
+  return fd_ >= 0;
+}
+
+void LineReader::Close() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+bool LineReader::Fill() {
+  if (fd_ < 0 || eof_ || failed_) {
+    return false;
+  }
+  bufferStart_ += end_;
+  pos_ = end_ = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+    if (n > 0) {
+      end_ = static_cast<std::size_t>(n);
+      return true;
+    }
+    if (n == 0) {
+      eof_ = true;
+      return false;
+    }
+    if (errno != EINTR) {
+      failed_ = true;
+      return false;
+    }
+  }
+}
+
+bool LineReader::ReadLine(std::string& line) {
+  line.clear();
+  bool any = false;
+  for (;;) {
+    if (pos_ == end_ && !Fill()) {
+      if (!any || failed_) {
+        return false;
+      }
+      lastTerminated_ = false;
+      break;
+    }
+    any = true;
+    const char* start = buffer_.data() + pos_;
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', end_ - pos_));
+    if (lf != nullptr) {
+      line.append(start, lf);
+      pos_ += static_cast<std::size_t>(lf - start) + 1;
+      lastTerminated_ = true;
+      break;
+    }
+    line.append(start, end_ - pos_);
+    pos_ = end_;
+  }
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  return true;
+}
+
+long LineReader::SkipLines(long count) {
+  long remaining = count;
+  bool midLine = false;
+  while (remaining > 0) {
+    if (pos_ == end_ && !Fill()) {
+      if (midLine && !failed_) {
+        --remaining;
+        lastTerminated_ = false;
+      }
+      break;
+    }
+    const char* start = buffer_.data() + pos_;
+    const char* stop = SkipLineEnds(start, buffer_.data() + end_, remaining);
+    pos_ += static_cast<std::size_t>(stop - start);
+    midLine = stop > start && stop[-1] != '\n';
+    if (!midLine) {
+      lastTerminated_ = true;
+    }
+  }
+  return count - remaining;
+}
+
+} // namespace tallyra

@@ -124,4 +124,8 @@ RegResult RegistryStore::InTransaction(const std::function<RegResult()>& changes
   return impl_->Write(changes);
 }
 
+RegResult RegistryStore::InReadTransaction(const std::function<RegResult()>& reads) {
+  return impl_->Read(reads);
+}
+
 } // namespace platform

@@ -68,6 +68,9 @@ public:
   // Runs `changes` as one write transaction: everything it did is kept when it answers Ok and
   // nothing otherwise. Calls made inside join this transaction.
   RegResult InTransaction(const std::function<RegResult()>& changes);
+  // Runs `reads` as one read transaction, so that they all see the same state of the store;
+  // writes inside it answer AccessDenied.
+  RegResult InReadTransaction(const std::function<RegResult()>& reads);
 
 private:
   friend class RegKey;

@@ -144,13 +144,16 @@ RegResult RegistryStore::Impl::Read(const std::function<RegResult()>& body) {
 RegResult RegistryStore::Impl::Write(const std::function<RegResult()>& body) {
   if (!usable) return RegResult::StoreError;
   if (readOnly) return RegResult::AccessDenied;
-  if (depth > 0) return body();
+  // A write inside a read transaction would have to upgrade its lock.
+  if (depth > 0) return writing ? body() : RegResult::AccessDenied;
   // Taking the write lock up front means a transaction never has to upgrade a read lock, the
   // case where SQLite gives up at once instead of waiting.
   int code = Execute(db, "BEGIN IMMEDIATE");
   if (code != SQLITE_OK) return Fail(code);
   ++depth;
+  writing = true;
   RegResult result = body();
+  writing = false;
   --depth;
   if (result == RegResult::Ok) {
     code = Execute(db, "COMMIT");

@@ -18,6 +18,7 @@ struct RegistryStore::Impl {
   bool readOnly = false;
   std::string lastError;
   int depth = 0;  // > 0 while a transaction is open
+  bool writing = false;  // the open transaction may write
 
   void Open();
   void Close();

@@ -110,6 +110,22 @@ TEST(ResourcePack, EveryBitFlipIsRejectedAndLeavesTheSetAlone) {
   }
 }
 
+// Damage behind a recomputed checksum reaches the entry parser: it must answer, never overrun.
+TEST(ResourcePack, DamagedBodiesWithValidChecksumNeverCrash) {
+  const std::string body = WriteResourcePack(SampleSet()).substr(pack::kHeaderSize);
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    for (unsigned char value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
+      std::string damaged = body;
+      damaged[i] = static_cast<char>(value);
+      ResourceSet loaded;
+      std::string error;
+      if (!LoadResourcePack(PackOfBody(damaged), loaded, error)) {
+        EXPECT_FALSE(error.empty()) << i;
+      }
+    }
+  }
+}
+
 TEST(ResourcePack, HeaderFaultsHaveTheirReasons) {
   const std::string pack = WriteResourcePack(SampleSet());
   ResourceSet loaded;

@@ -21,6 +21,13 @@ QFont TitleFont(const QFont& font) {
   return bold;
 }
 
+// The title ends before the fold button, so that a long title is shortened with its ellipsis
+// rather than written under the button.
+QRect TitleArea(const SideBarGroup& group, int indent) {
+  return QRect(QPoint(group.header.left() + indent, group.header.top()),
+               QPoint(group.foldButton.left() - 4, group.header.bottom()));
+}
+
 void DrawTitle(QPainter& painter, const SideBarGroup& group, const QRect& area, const QFont& font,
                const QColor& colour) {
   const QString title = QString::fromStdString(platform::Utf8FromCp1252(group.title));
@@ -93,9 +100,7 @@ void DrawThemedGroup(QPainter& painter, const SideBarGroup& group,
   painter.drawEllipse(QRectF(group.foldButton).adjusted(0.5, 0.5, -0.5, -0.5));
   painter.restore();
 
-  const QRect titleArea(QPoint(header.left() + 15, header.top()),
-                        QPoint(header.right() - 5, header.bottom()));
-  DrawTitle(painter, group, titleArea, TitleFont(context.font), group.hot ? l : t);
+  DrawTitle(painter, group, TitleArea(group, 15), TitleFont(context.font), group.hot ? l : t);
   DrawChevrons(painter, group.foldButton, group.collapsed, group.hot ? l : t);
   DrawBody(painter, group, h, l);
   DrawItems(painter, group, context);
@@ -107,9 +112,7 @@ void DrawClassicGroup(QPainter& painter, const SideBarGroup& group,
   const QRect& header = group.header;
 
   painter.fillRect(header, colours.buttonFace);
-  const QRect titleArea(QPoint(header.left() + 5, header.top()),
-                        QPoint(header.right() - 5, header.bottom()));
-  DrawTitle(painter, group, titleArea, TitleFont(context.font), colours.buttonText);
+  DrawTitle(painter, group, TitleArea(group, 5), TitleFont(context.font), colours.buttonText);
   if (group.hot) {
     const QRect& button = group.foldButton;
     painter.setPen(colours.light);

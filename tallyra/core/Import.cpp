@@ -90,7 +90,9 @@ ImportResult StageSource(RecordReader& source, int staged, std::uint64_t& size, 
     if (status == ReadStatus::ReadError) {
       return ImportResult::SourceUnreadable;
     }
-    if (status != ReadStatus::Ok && status != ReadStatus::End) {
+    // A last line without its line end may have been cut anywhere: refused rather than guessed.
+    if ((status != ReadStatus::Ok && status != ReadStatus::End) ||
+        (status == ReadStatus::Ok && !source.LastLineTerminated())) {
       return ImportResult::SourceDamaged;
     }
     if (status == ReadStatus::Ok) {

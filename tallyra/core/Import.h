@@ -25,7 +25,8 @@ enum class ImportResult {
   NoDataFile,        // no data file path: nothing appended (an old source is still converted)
   SourceUnreadable,  // the chosen file cannot be opened or read
   SourceTooNew,      // "Version du fichier de données incorrecte ou fichier endommagé !"
-  SourceDamaged,     // a record cut short or with LastQuestionIndex outside 0..400
+  SourceDamaged,     // a record cut short (its last line end included) or with
+                     // LastQuestionIndex outside 0..400
   DataTooNew,        // the data file itself was written by a newer program
   WriteFailed,       // the new data file could not be written (disk full, no permission)
 };

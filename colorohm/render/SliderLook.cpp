@@ -5,6 +5,9 @@
 #include <QStyleOptionSlider>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace colorohm {
 
 QImage SliderBackground(const QImage& client, const QRect& rect) {
@@ -40,11 +43,9 @@ void SeeThroughSlider::SetBackgroundSource(BackgroundSource source) {
 
 void SeeThroughSlider::RefreshBackground(bool redraw) {
   m_saved = QImage();
-  if (!redraw) return;
-  // Toggling the enabled state drops any cached look of the style as well.
-  setEnabled(false);
-  setEnabled(true);
-  update();
+  // A repaint is enough for a fresh copy; toggling the enabled state, as trackbars need, would
+  // take the keyboard focus away from the slider.
+  if (redraw) update();
 }
 
 QImage SeeThroughSlider::DrawTickMarks(const QRect& handle) const {

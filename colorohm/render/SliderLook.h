@@ -28,7 +28,7 @@ public:
   explicit SeeThroughSlider(Qt::Orientation orientation, QWidget* parent = nullptr);
 
   void SetBackgroundSource(BackgroundSource source);
-  // Drops the saved pixels; with redraw, also repaints the slider at once so it saves new ones.
+  // Drops the saved pixels; with redraw, also schedules a repaint so that it saves new ones.
   void RefreshBackground(bool redraw);
   bool HasSavedBackground() const { return !m_saved.isNull(); }
 

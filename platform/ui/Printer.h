@@ -21,7 +21,8 @@ class Printer {
 public:
   virtual ~Printer() = default;
   // Prints a document of pageCount pages named documentName (Windows-1252). False, with
-  // nothing printed, when there is no default printer or the document or a page cannot start.
+  // nothing printed, when there is no default printer, pageCount is below 1, or the document
+  // cannot start; false too when a later page cannot start (the document is then aborted).
   virtual bool Print(const std::string& documentName, int pageCount, const PagePainter& paint) = 0;
 };
 

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -383,6 +384,14 @@ private slots:
     QVERIFY(!printer.Print("Colorohm", 1, paint));
     QCOMPARE(printer.documents.size(), size_t(1));
     QCOMPARE(calls, 2);
+  }
+
+  void qtPrinterWithoutAPrinterPrintsNothing() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+    QtPrinter printer;
+    bool painted = false;
+    QVERIFY(!printer.Print("Colorohm", 1, [&](QPainter&, int, const QRect&) { painted = true; }));
+    QVERIFY(!painted);
   }
 };
 

@@ -82,7 +82,8 @@ RegResult RegKey::EnumKey(int index, std::string& name) const {
     std::int64_t id = 0;
     const RegResult found = impl.Resolve(hive_, path_, id);
     if (found != RegResult::Ok) return found;
-    Statement query(impl.db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2");
+    Statement query(impl.db,
+                    "SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2");
     query.BindInt(1, id);
     query.BindInt(2, index);
     const int code = query.Step();
@@ -102,7 +103,8 @@ RegResult RegKey::EnumValue(int index, std::string& name, std::string& data,
     const RegResult found = impl.Resolve(hive_, path_, id);
     if (found != RegResult::Ok) return found;
     Statement query(impl.db,
-                    "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
+                    "SELECT name, type, data FROM vals WHERE key = ?1"
+                    " ORDER BY id LIMIT 1 OFFSET ?2");
     query.BindInt(1, id);
     query.BindInt(2, index);
     const int code = query.Step();

@@ -106,7 +106,8 @@ RegResult RegistryStore::Impl::CheckSchema() {
 }
 
 RegResult RegistryStore::Impl::ReadSchema(bool& empty, std::int64_t& version) {
-  Statement tables(db, "SELECT count(*), sum(name = 'meta') FROM sqlite_master WHERE type = 'table'");
+  Statement tables(db, "SELECT count(*), sum(name = 'meta') FROM sqlite_master"
+                       " WHERE type = 'table'");
   const int code = tables.Step();
   if (code != SQLITE_ROW) return Fail(code);
   empty = tables.Int(0) == 0;

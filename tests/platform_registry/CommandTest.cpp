@@ -82,7 +82,8 @@ TEST_F(CommandTest, AddStoresWindows1252AndQueryPrintsUtf8) {
     ASSERT_EQ(key.QueryValue("", data), RegResult::Ok);
     EXPECT_EQ(data, "Colorohm 2.0");
   }
-  Outcome query = Run({"query", "hklm\\software\\apps kavel\\ÉLÈVE", "--value", "DÉSINSTALLATION"});
+  Outcome query =
+      Run({"query", "hklm\\software\\apps kavel\\ÉLÈVE", "--value", "DÉSINSTALLATION"});
   EXPECT_EQ(query.code, 0);
   EXPECT_EQ(query.out, "C:\\été.exe\n");
   query = Run({"query", "HKLM\\Software\\Apps Kavel\\Élève"});
@@ -150,7 +151,8 @@ TEST_F(CommandTest, ExportThenImportRestoresAKey) {
   EXPECT_EQ(Run({"query", "HKLM\\Software\\Apps Kavel\\Tallyra", "--value", "fichier"}).out,
             "C:\\Données\\mt.dat\n");
 
-  std::ofstream(folder_.File("bad.reg")) << "REGEDIT4\r\n\r\n[HKLM\\Software\\New]\r\n\"a\"=oops\r\n";
+  std::ofstream(folder_.File("bad.reg"))
+      << "REGEDIT4\r\n\r\n[HKLM\\Software\\New]\r\n\"a\"=oops\r\n";
   const Outcome bad = Run({"import", folder_.File("bad.reg")});
   EXPECT_EQ(bad.code, 1);
   EXPECT_NE(bad.err.find("bad.reg:4:"), std::string::npos) << bad.err;

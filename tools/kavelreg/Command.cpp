@@ -156,7 +156,8 @@ private:
     RegResult result = store_.CreateKey(key.hive, key.path, handle);
     if (result != RegResult::Ok) return Failed("key " + options_.words[1], result);
     if (!options_.value && !options_.data) return kExitOk;
-    result = handle.SetValue(Cp1252(options_.value.value_or("")), Cp1252(options_.data.value_or("")));
+    result = handle.SetValue(Cp1252(options_.value.value_or("")),
+                             Cp1252(options_.data.value_or("")));
     return result == RegResult::Ok ? kExitOk : Failed("value " + ValueLabel(), result);
   }
 
@@ -238,7 +239,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitOk;
   }
   KeyName key;
-  const bool hasKey = problem.empty() && CheckShape(options, problem) && options.words[0] != "import";
+  const bool hasKey =
+      problem.empty() && CheckShape(options, problem) && options.words[0] != "import";
   if (hasKey && !ParseKeyName(platform::Cp1252FromUtf8(options.words[1]), key))
     problem = "unknown root key in " + options.words[1];
   if (!problem.empty()) {

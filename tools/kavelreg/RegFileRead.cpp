@@ -236,7 +236,9 @@ bool ImportRegFile(platform::RegistryStore& store, std::string_view bytes, RegFi
           step = store.DeleteTree(entry.hive, entry.path);
           if (step == platform::RegResult::NotFound) step = platform::RegResult::Ok;
           break;
-        case RegFileEntry::Kind::SetValue: step = key.SetValue(entry.name, entry.data, entry.type); break;
+        case RegFileEntry::Kind::SetValue:
+          step = key.SetValue(entry.name, entry.data, entry.type);
+          break;
         case RegFileEntry::Kind::DeleteValue:
           step = key.DeleteValue(entry.name);
           if (step == platform::RegResult::NotFound) step = platform::RegResult::Ok;

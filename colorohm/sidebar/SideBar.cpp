@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace colorohm {
 
 namespace {
@@ -29,7 +31,11 @@ CSideBar::CSideBar(QWidget* parent) : QWidget(parent), scrollBar_(new QScrollBar
   connect(scrollBar_, &QScrollBar::valueChanged, this, &CSideBar::Redraw);
 }
 
-CSideBar::~CSideBar() = default;
+CSideBar::~CSideBar() {
+  hotGroup_ = nullptr;
+  hotItem_ = nullptr;
+  groups_.clear();
+}
 
 int CSideBar::AddGroup(const std::string& title) {
   auto group = std::make_unique<SideBarGroup>();
@@ -121,6 +127,9 @@ void CSideBar::RemoveAllGroups() {
   hotGroup_ = nullptr;
   hotItem_ = nullptr;
   unsetCursor();
+  // Hiding a focused edit field moves the focus while the groups go; let that happen with the
+  // bar already empty.
+  const auto removed = std::move(groups_);
   groups_.clear();
   Redraw();
 }
@@ -310,6 +319,12 @@ void CSideBar::mousePressEvent(QMouseEvent* event) {
     hotGroup_->collapsed = !hotGroup_->collapsed;
     Redraw();
   }
+}
+
+// The second press of a double click is not a press: a quick double click on a header folds it
+// once, as a single click does.
+void CSideBar::mouseDoubleClickEvent(QMouseEvent* event) {
+  Hover(event->position().toPoint());
 }
 
 // The button need not have gone down on the same link: the link under the pointer at release

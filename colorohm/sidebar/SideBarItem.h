@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <string>
+#include <utility>
 
 class QLineEdit;
 class QPainter;

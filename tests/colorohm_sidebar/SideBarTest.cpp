@@ -79,6 +79,8 @@ private slots:
   void missingGroupIsIgnored();
   void headerClickFoldsAndUnfolds_data();
   void headerClickFoldsAndUnfolds();
+  void doubleClickOnHeaderFoldsOnce();
+  void tinyBarStillWorks();
   void clickOnLinkTextSendsItsCommand();
   void clickBeyondLinkTextDoesNothing();
   void releaseOverAnotherLinkSendsThatOne();
@@ -168,6 +170,32 @@ void SideBarTest::headerClickFoldsAndUnfolds() {
   QCOMPARE(commands.count(), 0);
 }
 
+void SideBarTest::doubleClickOnHeaderFoldsOnce() {
+  CSideBar bar;
+  const int group = AddLinks(bar, "Valeurs", 3);
+  ShowBar(bar);
+  const QPoint point = bar.HeaderHitRect(group).center();
+  // A real double click reaches a widget as press, release, double click, release.
+  Click(bar, point);
+  QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, point);
+  QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, point);
+  QVERIFY(bar.IsGroupCollapsed(group));
+}
+
+void SideBarTest::tinyBarStillWorks() {
+  CSideBar bar;
+  AddLinks(bar, "Valeurs normalis\xE9" "es", 3);
+  AddCalculs(bar);
+  bar.resize(4, 4);
+  bar.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&bar));
+  QVERIFY(!bar.grab().isNull());
+  QVERIFY(bar.VerticalScrollBar().isVisible());
+  Click(bar, QPoint(1, 1));
+  bar.RemoveAllGroups();
+  QCOMPARE(bar.GroupCount(), 0);
+}
+
 void SideBarTest::clickOnLinkTextSendsItsCommand() {
   CSideBar bar;
   const int group = AddLinks(bar, "Valeurs", 3);
@@ -211,8 +239,8 @@ void SideBarTest::releaseOverAnotherLinkSendsThatOne() {
   QCOMPARE(commands.at(0).at(0).toInt(), kFirstLink + 2);
 }
 
-// Moving from a link straight onto a header used to leave the link hot, so the header click
-// also sent the link's command.
+// Moving from a link straight onto a header must drop the hot link, or a click on the header
+// would also send the link's command.
 void SideBarTest::headerClickAfterHoveringLinkSendsNoCommand() {
   CSideBar bar;
   AddLinks(bar, "Valeurs", 3);
@@ -221,6 +249,9 @@ void SideBarTest::headerClickAfterHoveringLinkSendsNoCommand() {
   QSignalSpy commands(&bar, &CSideBar::LinkCommand);
   QTest::mouseMove(&bar, bar.LinkHitRect(0, kFirstLink + 2).center());
   QCOMPARE(bar.HotItemId(), std::optional<int>(kFirstLink + 2));
+  QTest::mouseMove(&bar, bar.HeaderHitRect(tasks).center());
+  QCOMPARE(bar.HotGroup(), std::optional<int>(tasks));
+  QCOMPARE(bar.HotItemId(), std::nullopt);
   Click(bar, bar.HeaderHitRect(tasks).center());
   QVERIFY(bar.IsGroupCollapsed(tasks));
   QCoreApplication::processEvents();

@@ -32,9 +32,12 @@ struct LibraryCloser {
 };
 using Library = std::unique_ptr<void, LibraryCloser>;
 
+// Kept mapped after the handle closes: libraries such as Qt's cannot be unloaded cleanly (what
+// their initialisers allocated would be lost), and a second probe then costs nothing.
 Library LoadLibrary(const std::string& cp1252Name) {
   if (cp1252Name.empty()) return Library();
-  return Library(dlopen(platform::Utf8FromCp1252(cp1252Name).c_str(), RTLD_LAZY | RTLD_LOCAL));
+  return Library(dlopen(platform::Utf8FromCp1252(cp1252Name).c_str(),
+                        RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE));
 }
 
 // "libfoo.so.6.4.2" -> 6.4; 0 without a version after ".so.".

@@ -1,5 +1,6 @@
 #include "tools/kavelcheck/Command.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iomanip>

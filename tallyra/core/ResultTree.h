@@ -2,13 +2,14 @@
 // The two-level tree of results under the root "Tallyra", as AddTreePair builds it: first-level
 // nodes for the distinct level-1 values, under each the distinct level-2 values met with it, all
 // in order of first appearance. Values are told apart without regard to letter case or
-// surrounding blanks (the node keeps the text it was created with), looked up by hash, so
-// building the tree of n records costs O(n).
+// surrounding blanks (the node keeps the text it was created with). Each distinct value is
+// numbered once by hash; nodes are then found by number, so building the tree of n records costs
+// O(n) and only new nodes allocate.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace tallyra {
@@ -26,6 +27,14 @@ public:
   // Adds first as a first-level node unless it exists or is empty, and second (one blank when
   // empty) under it unless the pair exists.
   void AddTreePair(std::string_view first, std::string_view second);
+  // The same with the values already numbered by Intern, which spares a load hashing a text
+  // that it also counts.
+  void AddTreePair(int firstId, std::string_view first, int secondId, std::string_view second);
+
+  // The number of a distinct value (by NodeKey), given when first met; numbers start at 0 and
+  // stay below ValueCount().
+  int Intern(std::string_view text);
+  int ValueCount() const { return static_cast<int>(firstLevelOfValue_.size()); }
 
   // All nodes but the root, in creation order.
   const std::vector<TreeNode>& Nodes() const { return nodes_; }
@@ -36,23 +45,23 @@ public:
   const std::vector<int>& Children(int parent) const;
 
 private:
+  // The number of a value already met, or -1.
+  int ValueId(std::string_view text) const;
+
   std::vector<TreeNode> nodes_;
   std::vector<std::vector<int>> children_;  // per node; empty for second-level ones
-  std::unordered_map<std::string, int> firstLevel_;
-  std::unordered_map<std::string, int> secondLevel_;
+  // Values are numbered once, so the many pair lookups hash two numbers instead of two texts.
+  std::unordered_map<std::string, int> valueIds_;
+  std::vector<int> firstLevelOfValue_;                  // value id -> node, or -1
+  // (parent node, value id) -> node, open addressing: one probe per lookup in the common case
+  // and no allocation per node, as a load meets one new pair for almost every record.
+  std::size_t PairSlot(std::uint64_t key) const;
+  void MakeRoomForPair();
+  std::vector<std::uint64_t> pairKeys_;
+  std::vector<int> pairNodes_;
+  std::size_t pairCount_ = 0;
+  mutable std::string key_;
 };
 
-// The key under which node texts are compared: upper-cased, surrounding blanks removed.
-std::string NodeKey(std::string_view text);
-
-// Distinct values counted without regard to case or surrounding blanks (the status bar counts).
-class DistinctCounter {
-public:
-  void Add(std::string_view value) { seen_.insert(NodeKey(value)); }
-  int Count() const { return static_cast<int>(seen_.size()); }
-
-private:
-  std::unordered_set<std::string> seen_;
-};
 
 } // namespace tallyra

@@ -67,20 +67,35 @@ LoadOutcome LoadResults(const std::string& dataPath, int sortOrder, ScoreUnit un
     return outcome;
   }
   const Arrangement* arrangement = ArrangementOf(sortOrder);
-  DistinctCounter students;
-  DistinctCounter quizzes;
+  ResultTree& tree = outcome.tree;
+  // Which value numbers were met as a name and as a questionnaire: the status-bar counts.
+  std::vector<char> isStudent;
+  std::vector<char> isQuiz;
+  auto mark = [&](std::vector<char>& seen, int id, int& count) {
+    if (seen.size() <= static_cast<std::size_t>(id)) {
+      seen.resize(static_cast<std::size_t>(tree.ValueCount()), 0);
+    }
+    count += seen[static_cast<std::size_t>(id)] == 0;
+    seen[static_cast<std::size_t>(id)] = 1;
+  };
   ResultRecord record;
   Values values;
   for (ReadStatus status; Shown(status = reader.Next(record, QuestionMode::Skip));) {
-    quizzes.Add(record.QuizName);
-    students.Add(record.StudentName);
+    const int quizId = tree.Intern(record.QuizName);
+    const int nameId = tree.Intern(record.StudentName);
+    mark(isQuiz, quizId, outcome.quizzes);
+    mark(isStudent, nameId, outcome.students);
     if (arrangement != nullptr) {
       values.Take(record, *arrangement, unit);
-      outcome.tree.AddTreePair(values.level1, values.level2);
+      auto idOf = [&](Field field, std::string_view value) {
+        return field == Field::Name ? nameId
+               : field == Field::Quiz ? quizId
+                                      : tree.Intern(value);
+      };
+      tree.AddTreePair(idOf(arrangement->level1, values.level1), values.level1,
+                       idOf(arrangement->level2, values.level2), values.level2);
     }
   }
-  outcome.students = students.Count();
-  outcome.quizzes = quizzes.Count();
   return outcome;
 }
 

@@ -113,12 +113,17 @@ std::optional<int> HighlightedSeries(int toleranceEntry) {
 
 StandardValues UpdateStandardValues(std::string_view valueText, UnitIndex unit, int toleranceEntry) {
   const double milliohms = ParseValueText(valueText, unit);
-  const int exponent = static_cast<int>(MilliohmDigits(milliohms).size()) - 3;
-  const Prefix prefix = PrefixOfExponent(exponent);
+  const std::string digits = MilliohmDigits(milliohms);
+  // Zero (a wire link, or the first start's all-black bands) has no nearest series value: every
+  // line reads 0 Ohm rather than the 1 mΩ at the bottom of the smallest decade.
+  const bool zero = digits == "0";
+  const int exponent = static_cast<int>(digits.size()) - 3;
+  const Prefix prefix = zero ? Prefix{"", 1e3} : PrefixOfExponent(exponent);
 
   StandardValues result;
   for (int i = 0; i < kSeriesCount; ++i) {
-    const double nearest = NearestStandardValue(milliohms, kSeries[i].values, exponent);
+    const double nearest =
+        zero ? 0.0 : NearestStandardValue(milliohms, kSeries[i].values, exponent);
     result.ohms[i] = nearest / 1e3;
     std::string& text = result.texts[i];
     text = kSeries[i].name;

@@ -142,7 +142,14 @@ TEST(UpdateStandardValues, LinesForTheWorkedExamples) {
       {"0,047", UnitIndex::Ohms,
        {"E3 : 47 mOhm", "E6 : 47 mOhm", "E12 : 47 mOhm", "E24 : 47 mOhm", "E48 : 46,4 mOhm",
         "E96 : 47,5 mOhm", "E192 : 47 mOhm"}},
+      // Zero, typed or left empty, has no nearest value.
       {"", UnitIndex::Ohms,
+       {"E3 : 0 Ohm", "E6 : 0 Ohm", "E12 : 0 Ohm", "E24 : 0 Ohm", "E48 : 0 Ohm", "E96 : 0 Ohm",
+        "E192 : 0 Ohm"}},
+      {"0,0004", UnitIndex::Ohms,
+       {"E3 : 0 Ohm", "E6 : 0 Ohm", "E12 : 0 Ohm", "E24 : 0 Ohm", "E48 : 0 Ohm", "E96 : 0 Ohm",
+        "E192 : 0 Ohm"}},
+      {"0,001", UnitIndex::Ohms,
        {"E3 : 1 mOhm", "E6 : 1 mOhm", "E12 : 1 mOhm", "E24 : 1 mOhm", "E48 : 1 mOhm", "E96 : 1 mOhm",
         "E192 : 1 mOhm"}},
   };

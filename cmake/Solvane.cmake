@@ -5,7 +5,9 @@ add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
-  set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+  # Relative paths in the cache key let a fresh clone in another folder reuse earlier builds.
+  set(CMAKE_CXX_COMPILER_LAUNCHER env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
+      ${CCACHE_PROGRAM})
 endif()
 
 if(SOLVANE_SANITIZE)

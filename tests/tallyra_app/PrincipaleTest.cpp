@@ -3,7 +3,6 @@
 
 #include "platform/registry/Registry.h"
 #include "platform/text/Text.h"
-#include "platform/ui/DialogUnits.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "tallyra/app/Principale.h"
@@ -13,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QHeaderView>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -23,7 +21,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <optional>
 
 using namespace tallyra;
 

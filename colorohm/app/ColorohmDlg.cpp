@@ -20,6 +20,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolTip>
 
 #include <algorithm>
@@ -81,6 +83,14 @@ QString UnitListText(std::string_view entry) {
   QString text = ToQt(entry);
   text.replace(QLatin1Char('W'), QChar(0x03A9));
   return text;
+}
+
+int WidthShowingEveryEntry(const QComboBox& list) {
+  int text = 0;
+  for (int i = 0; i < list.count(); ++i) text = std::max(text, list.fontMetrics().horizontalAdvance(list.itemText(i)));
+  QStyleOptionComboBox option;
+  option.initFrom(&list);
+  return list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, list.height()), &list).width();
 }
 
 QRect ToQRect(Rect r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
@@ -182,6 +192,17 @@ void CColorohmDlg::FillLists() {
     unitList_->addItem(UnitListText(unit->listEntry));
   for (std::string_view text : ToleranceTexts()) toleranceList_->addItem(ToQt(text));
   for (std::string_view text : CoefficientTexts()) coefficientList_->addItem(ToQt(text));
+
+  // Qt's drop-down button is wider than a Windows one: a list that would cut its longest entry
+  // grows into the free room before the next control.
+  const std::array<QComboBox*, 3> lists{unitList_, toleranceList_, coefficientList_};
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    QComboBox* list = lists[i];
+    const QWidget* next = i + 1 < lists.size() ? lists[i + 1] : static_cast<QWidget*>(sideBar_);
+    const int room = next->x() - list->x();
+    const int wanted = WidthShowingEveryEntry(*list);
+    if (list->width() < wanted && room > list->width()) list->resize(std::min(wanted, room), list->height());
+  }
 }
 
 void CColorohmDlg::RegisterCommands() {

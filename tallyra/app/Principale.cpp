@@ -2,7 +2,7 @@
 
 #include "platform/ui/DialogUnits.h"
 #include "tallyra/app/MainLayout.h"
-#include "tallyra/app/SettingsStore.h"
+#include "tallyra/core/SettingsStore.h"
 #include "tallyra/app/Texts.h"
 #include "platform/files/Files.h"
 

@@ -3,7 +3,7 @@
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "tallyra/app/Principale.h"
-#include "tallyra/app/SettingsStore.h"
+#include "tallyra/core/SettingsStore.h"
 
 #include <QApplication>
 

@@ -1,74 +1,126 @@
 #include "tallyra/core/SettingsStore.h"
 
-#include "tallyra/core/RecordWriter.h"
 #include "platform/text/Text.h"
-
-#include <algorithm>
+#include "tallyra/core/RecordWriter.h"
 
 namespace tallyra {
 namespace {
 
-constexpr std::size_t kMaxValueLength = 1024;
+using platform::RegResult;
 
-// A value as the program reads it: at most 1024 characters, without a terminating NUL or
-// surrounding blanks; empty when the key or the value is missing.
-std::string ReadString(platform::RegistryStore& store, std::string_view name) {
-  platform::RegKey key;
-  std::string data;
-  if (store.OpenKey(platform::Hive::LocalMachine, kSettingsKey, platform::KeyAccess::Read, key) !=
-          platform::RegResult::Ok ||
-      key.QueryValue(platform::Cp1252FromUtf8(name), data) != platform::RegResult::Ok) {
-    return {};
-  }
-  data.resize(std::min(data.size(), kMaxValueLength));
-  if (const auto nul = data.find('\0'); nul != std::string::npos) {
-    data.resize(nul);
-  }
-  return std::string(platform::Trim(data));
-}
+// Value names, in UTF-8 here and Windows-1252 in the store.
+constexpr std::string_view kChemin = "Chemin";
+constexpr std::string_view kPremierDemarrage = "Premier démarrage";
+constexpr std::string_view kTypeNote = "Type note";
+constexpr std::string_view kAffichage = "Affichage";
+constexpr std::string_view kBarreOutils = "Afficher barre outils";
+constexpr std::string_view kBarreEtat = "Afficher barre état";
+constexpr std::string_view kBarreAplatie = "Barre outils aplatie";
+constexpr std::string_view kTextesBarre = "Textes barre outils";
+constexpr std::string_view kPleinEcran = "Plein écran";
+constexpr std::string_view kCheminExe = "Chemin EXE";
 
-// An empty text is written as one blank.
-void WriteString(platform::RegistryStore& store, std::string_view name, std::string_view value) {
-  platform::RegKey key;
-  if (store.CreateKey(platform::Hive::LocalMachine, kSettingsKey, key) == platform::RegResult::Ok) {
-    key.SetValue(platform::Cp1252FromUtf8(name), value.empty() ? std::string_view(" ") : value);
-  }
-}
+std::string Name(std::string_view utf8) { return platform::Cp1252FromUtf8(utf8); }
 
 int ReadNumber(platform::RegistryStore& store, std::string_view name) {
-  return SettingNumber(ReadString(store, name));
+  return SettingNumber(RegReadString(store, Name(name)));
+}
+
+void WriteNumber(platform::RegistryStore& store, std::string_view name, int value) {
+  RegWriteString(store, Name(name), NumberText(value));
+}
+
+// Valid UTF-8 holding at least one character beyond ASCII.
+bool IsMultibyteUtf8(std::string_view text) {
+  bool multibyte = false;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+    } else if (lead >= 0xE0) {
+      length = lead <= 0xEF ? 3 : 0;
+    } else if (lead >= 0xC2) {
+      length = 2;
+    } else if (lead >= 0x80) {
+      length = 0;
+    }
+    if (length == 0 || i + length > text.size()) {
+      return false;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+        return false;
+      }
+    }
+    multibyte = multibyte || length > 1;
+    i += length;
+  }
+  return multibyte;
+}
+
+std::string FolderPrefixOf(const std::string& exePath) {
+  std::string folder = FolderOf(exePath);
+  if (folder.empty() || folder.back() != '/') {
+    folder += '/';
+  }
+  return folder;
 }
 
 } // namespace
 
+std::string RegReadString(platform::RegistryStore& store, std::string_view name) {
+  platform::RegKey key;
+  std::string data;
+  if (store.OpenKey(platform::Hive::LocalMachine, kSettingsKey, platform::KeyAccess::Read, key) !=
+          RegResult::Ok ||
+      key.QueryValue(name, data) != RegResult::Ok) {
+    return {};
+  }
+  data.resize(data.find('\0') == std::string::npos ? data.size() : data.find('\0'));
+  return std::string(platform::Trim(data));
+}
+
+bool RegWriteString(platform::RegistryStore& store, std::string_view name, std::string_view text) {
+  platform::RegKey key;
+  return store.CreateKey(platform::Hive::LocalMachine, kSettingsKey, key) == RegResult::Ok &&
+         key.SetValue(name, text.empty() ? std::string_view(" ") : text) == RegResult::Ok;
+}
+
 Settings ReadSettings(platform::RegistryStore& store) {
   Settings settings;
-  settings.dataPath = ReadString(store, "Chemin");
-  if (ReadString(store, "Premier démarrage").empty()) {
-    return settings;
-  }
-  settings.scoreUnit = ScoreUnitOf(ReadNumber(store, "Type note"));
-  settings.sortOrder = SortOrderOf(ReadString(store, "Affichage"));
-  settings.showToolbar = ReadNumber(store, "Afficher barre outils");
-  settings.showStatusBar = ReadNumber(store, "Afficher barre état");
-  settings.flatToolbar = ReadNumber(store, "Barre outils aplatie");
-  settings.toolbarCaptions = ReadNumber(store, "Textes barre outils");
-  settings.windowState = ReadNumber(store, "Plein écran");
+  store.InReadTransaction([&] {
+    settings.dataPath = PathFromStore(RegReadString(store, Name(kChemin)));
+    if (RegReadString(store, Name(kPremierDemarrage)).empty()) {
+      return RegResult::Ok;
+    }
+    settings.scoreUnit = ScoreUnitOf(ReadNumber(store, kTypeNote));
+    settings.sortOrder = SortOrderOf(RegReadString(store, Name(kAffichage)));
+    settings.showToolbar = ReadNumber(store, kBarreOutils);
+    settings.showStatusBar = ReadNumber(store, kBarreEtat);
+    settings.flatToolbar = ReadNumber(store, kBarreAplatie);
+    settings.toolbarCaptions = ReadNumber(store, kTextesBarre);
+    settings.windowState = ReadNumber(store, kPleinEcran);
+    return RegResult::Ok;
+  });
   return settings;
 }
 
 void SaveSettings(platform::RegistryStore& store, const Settings& settings,
-                  const std::string& executablePath) {
-  WriteString(store, "Premier démarrage", "non");
-  WriteString(store, "Chemin", settings.dataPath);
-  WriteString(store, "Type note", NumberText(static_cast<int>(settings.scoreUnit)));
-  WriteString(store, "Affichage", NumberText(settings.sortOrder));
-  WriteString(store, "Afficher barre outils", NumberText(settings.showToolbar));
-  WriteString(store, "Afficher barre état", NumberText(settings.showStatusBar));
-  WriteString(store, "Barre outils aplatie", NumberText(settings.flatToolbar));
-  WriteString(store, "Textes barre outils", NumberText(settings.toolbarCaptions));
-  WriteString(store, "Plein écran", NumberText(settings.windowState));
-  WriteString(store, "Chemin EXE", executablePath);
+                  const std::string& exePath) {
+  store.InTransaction([&] {
+    RegWriteString(store, Name(kPremierDemarrage), "non");
+    RegWriteString(store, Name(kChemin), StoredPath(settings.dataPath));
+    WriteNumber(store, kTypeNote, static_cast<int>(settings.scoreUnit));
+    WriteNumber(store, kAffichage, settings.sortOrder);
+    WriteNumber(store, kBarreOutils, settings.showToolbar);
+    WriteNumber(store, kBarreEtat, settings.showStatusBar);
+    WriteNumber(store, kBarreAplatie, settings.flatToolbar);
+    WriteNumber(store, kTextesBarre, settings.toolbarCaptions);
+    WriteNumber(store, kPleinEcran, settings.windowState);
+    RegWriteString(store, Name(kCheminExe), StoredPath(exePath));
+    return RegResult::Ok;
+  });
 }
 
 bool IsInstallCommand(std::string_view commandLine) {
@@ -76,11 +128,20 @@ bool IsInstallCommand(std::string_view commandLine) {
   return upper == "/INSTALL" || upper == "\\INSTALL";
 }
 
-void RunInstallStep(platform::RegistryStore& store, const std::string& executablePath) {
-  WriteString(store, "Chemin EXE", executablePath);
-  if (ReadString(store, "Chemin").empty()) {
-    WriteString(store, "Chemin", FolderOf(executablePath) + "/mt.dat");
+void RunInstallStep(platform::RegistryStore& store, const std::string& exePath) {
+  RegWriteString(store, Name(kCheminExe), StoredPath(exePath));
+  if (RegReadString(store, Name(kChemin)).empty()) {
+    RegWriteString(store, Name(kChemin), StoredPath(FolderPrefixOf(exePath) + "mt.dat"));
   }
+}
+
+std::string StoredPath(std::string_view path) {
+  std::string cp1252 = platform::Cp1252FromUtf8(path);
+  return platform::Utf8FromCp1252(cp1252) == path ? cp1252 : std::string(path);
+}
+
+std::string PathFromStore(std::string_view stored) {
+  return IsMultibyteUtf8(stored) ? std::string(stored) : platform::Utf8FromCp1252(stored);
 }
 
 } // namespace tallyra

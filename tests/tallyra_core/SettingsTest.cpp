@@ -43,7 +43,7 @@ TEST_F(SettingsTest, FirstStartTakesTheDefaultsEvenOverStoredValues) {
 
 TEST_F(SettingsTest, SavedValuesReadBack) {
   Settings settings;
-  settings.dataPath = "/home/prof/r\xE9sultats/mt.dat";
+  settings.dataPath = "/home/prof/résultats/mt.dat";  // a file-system path, UTF-8
   settings.scoreUnit = ScoreUnit::Percent;
   settings.sortOrder = 11;
   settings.showToolbar = -1;

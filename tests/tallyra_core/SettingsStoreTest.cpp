@@ -1,4 +1,4 @@
-#include "tallyra/app/SettingsStore.h"
+#include "tallyra/core/SettingsStore.h"
 
 #include "platform/registry/Registry.h"
 #include "platform/text/Text.h"

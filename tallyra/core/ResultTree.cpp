@@ -3,6 +3,7 @@
 #include "platform/text/Text.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tallyra {
 namespace {
@@ -60,7 +61,9 @@ int ResultTree::FindSecondLevel(int parent, std::string_view text) const {
 // so a free slot always ends the probe.
 std::size_t ResultTree::PairSlot(std::uint64_t key) const {
   const std::size_t mask = pairKeys_.size() - 1;
-  std::size_t slot = (key * 0x9E3779B97F4A7C15ull >> 20) & mask;
+  // Fibonacci hashing: the top bits of the product mix both halves of the key, so the many pairs
+  // that share a value (one questionnaire under every student) do not crowd into one run.
+  std::size_t slot = (key * 0x9E3779B97F4A7C15ull) >> (64 - std::countr_zero(pairKeys_.size()));
   while (pairKeys_[slot] != kNoPair && pairKeys_[slot] != key) {
     slot = (slot + 1) & mask;
   }

@@ -19,7 +19,7 @@ using testing::TestFolder;
 class AppRegistryTest : public ::testing::Test {
 protected:
   TestFolder folder;
-  platform::RegistryStore store{folder / "registry.db"};
+  platform::RegistryStore store{folder.File("registry.db")};
 
   // An application subkey under the repair wizard's key; an empty folder leaves "Chemin" out.
   void Register(const std::string& key, const std::string& displayName, const std::string& folder,
@@ -62,7 +62,7 @@ TEST_F(AppRegistryTest, EnumeratesAcceptedApplicationsInOrderAndEndsInTheLastFol
   const std::string second = folder.MakeFolder("Beta");
   Register("Beta", "Beta 1.5", second, "/x/beta.chk");
   Register("alpha", "Alpha 2.0", first, "/x/alpha.chk");
-  Register("Gamma", "Gamma 1.0", folder / "absent");     // folder does not exist
+  Register("Gamma", "Gamma 1.0", folder.File("absent"));  // folder does not exist
   Register("Delta", "Delta 1.0", "");                     // no "Chemin"
   RegKey noName;
   store.CreateKey(Hive::LocalMachine, std::string(kRepairRootKey) + "\\Epsilon", noName);

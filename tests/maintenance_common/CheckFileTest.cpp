@@ -48,11 +48,11 @@ TEST(CheckFileReaderTest, CutsAVeryLongLineButKeepsItsStartAndTheNextLine) {
 
 TEST(CheckFileReaderTest, RefusesWhatIsNotARegularFile) {
   TestFolder folder;
-  ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
   CheckFileReader reader;
-  EXPECT_FALSE(reader.Open(folder / "pipe"));  // must not block waiting for a writer
-  EXPECT_FALSE(reader.Open(folder.Path().string()));
-  EXPECT_FALSE(reader.Open(folder / "missing.chk"));
+  EXPECT_FALSE(reader.Open(folder.File("pipe")));  // must not block waiting for a writer
+  EXPECT_FALSE(reader.Open(folder.Path()));
+  EXPECT_FALSE(reader.Open(folder.File("missing.chk")));
   EXPECT_FALSE(reader.Open(""));
   std::string line;
   EXPECT_FALSE(reader.ReadLine(line));
@@ -61,7 +61,7 @@ TEST(CheckFileReaderTest, RefusesWhatIsNotARegularFile) {
 TEST(CheckFileReaderTest, OpensAWindows1252PathAsItsUtf8Name) {
   TestFolder folder;
   folder.Write("Élève.chk", "NEEDSON\n");
-  EXPECT_EQ(ReadAll((folder.Path() / "\xC9l\xE8ve.chk").string()),
+  EXPECT_EQ(ReadAll(folder.File("\xC9l\xE8ve.chk")),
             (std::vector<std::string>{"NEEDSON"}));
 }
 

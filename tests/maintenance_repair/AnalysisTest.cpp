@@ -46,7 +46,7 @@ protected:
   void AddApp(const char* content) {
     AppRecord& app = table.records[table.count];
     app.displayName = "App " + std::to_string(table.count) + ".0";
-    app.checkFile = folder / ("app" + std::to_string(table.count) + ".chk");
+    app.checkFile = folder.File("app" + std::to_string(table.count) + ".chk");
     if (content) folder.Write("app" + std::to_string(table.count) + ".chk", content);
     app.selected = true;
     ++table.count;
@@ -161,7 +161,7 @@ TEST_F(AnalysisTest, UnopenableCheckFileGivesOneErrorAndTheOthersGoOn) {
   AddApp("NEEDSON\n");
   AddApp(nullptr);
   AddApp("NEEDSON\n");
-  table.records[2].checkFile = folder.Path().string() + "/";
+  table.records[2].checkFile = folder.Path() + "/";
   AddApp("NEEDSON\n");
   table.records[3].checkFile = "";
   AddApp("NEEDSON\n");
@@ -206,7 +206,7 @@ TEST_F(AnalysisTest, BinaryJunkRaisesNothingOfItsOwn) {
   const std::string content = junk + "\nNEEDSON\n" + junk;
   folder.Write("junk.chk", content);
   AddApp(nullptr);
-  table.records[0].checkFile = folder / "junk.chk";
+  table.records[0].checkFile = folder.File("junk.chk");
   EXPECT_EQ(Analyse(), (std::vector<Found>{{0, 512}}));
 }
 
@@ -221,7 +221,7 @@ TEST_F(AnalysisTest, MegabyteLinesAreReadLikeShortOnes) {
                               "DISQUEMINI=" + megabyte + "\n";
   folder.Write("long.chk", content);
   AddApp(nullptr);
-  table.records[0].checkFile = folder / "long.chk";
+  table.records[0].checkFile = folder.File("long.chk");
   machine.freeDiskBytes = ~0ull;  // 2^44 megabytes: passes any threshold
   EXPECT_EQ(Analyse(), (std::vector<Found>{{0, 511}, {0, 514}, {0, 512}}));
 }

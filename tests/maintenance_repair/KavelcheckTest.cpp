@@ -63,7 +63,7 @@ std::vector<std::string> Rows(const std::string& output) {
 class KavelcheckTest : public ::testing::Test {
 protected:
   TestFolder folder;
-  std::string store = folder / "registry.db";
+  std::string store = folder.File("registry.db");
 
   void SetUp() override {
     // The offscreen platform gives the child that reads the screen a 32-bit screen.
@@ -90,15 +90,15 @@ protected:
     const std::string root = "[HKEY_LOCAL_MACHINE\\Software\\Apps Kavel\\KavelRepair\\";
     const std::string reg =
         "REGEDIT4\r\n\r\n" +
-        root + "Alpha]\r\n@=\"Alpha 1.0\"\r\n\"Chemin\"=\"" + (folder / "alpha") +
-        "\"\r\n\"FichierConfig\"=\"" + (folder / "alpha.chk") + "\"\r\n\r\n" +
-        root + "Beta]\r\n@=\"\xC9l\xE8ve 2.0\"\r\n\"Chemin\"=\"" + (folder / "beta") +
-        "\"\r\n\"FichierConfig\"=\"" + (folder / "absent.chk") + "\"\r\n\r\n" +
-        root + "Delta]\r\n@=\"Delta 1.1\"\r\n\"Chemin\"=\"" + (folder / "delta") +
-        "\"\r\n\"FichierConfig\"=\"" + (folder / "delta.chk") + "\"\r\n\r\n" +
-        root + "Gamma]\r\n@=\"Gamma\"\r\n\"Chemin\"=\"" + (folder / "gamma") +
-        "\"\r\n\"FichierConfig\"=\"" + (folder / "gamma.chk") + "\"\r\n\r\n" +
-        root + "Omega]\r\n@=\"Omega 9.0\"\r\n\"Chemin\"=\"" + (folder / "absent") + "\"\r\n\r\n" +
+        root + "Alpha]\r\n@=\"Alpha 1.0\"\r\n\"Chemin\"=\"" + folder.File("alpha") +
+        "\"\r\n\"FichierConfig\"=\"" + folder.File("alpha.chk") + "\"\r\n\r\n" +
+        root + "Beta]\r\n@=\"\xC9l\xE8ve 2.0\"\r\n\"Chemin\"=\"" + folder.File("beta") +
+        "\"\r\n\"FichierConfig\"=\"" + folder.File("absent.chk") + "\"\r\n\r\n" +
+        root + "Delta]\r\n@=\"Delta 1.1\"\r\n\"Chemin\"=\"" + folder.File("delta") +
+        "\"\r\n\"FichierConfig\"=\"" + folder.File("delta.chk") + "\"\r\n\r\n" +
+        root + "Gamma]\r\n@=\"Gamma\"\r\n\"Chemin\"=\"" + folder.File("gamma") +
+        "\"\r\n\"FichierConfig\"=\"" + folder.File("gamma.chk") + "\"\r\n\r\n" +
+        root + "Omega]\r\n@=\"Omega 9.0\"\r\n\"Chemin\"=\"" + folder.File("absent") + "\"\r\n\r\n" +
         "[HKEY_CLASSES_ROOT\\CLSID\\{ADB880A4-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32]\r\n"
         "@=\"/usr/lib/libchm.so.1\"\r\n";
     const std::string regFile = folder.Write("apps.reg", reg);
@@ -146,7 +146,7 @@ TEST_F(KavelcheckTest, UnknownOrUnloadableKeyIsAMissingCheckFileWithoutBrackets)
 }
 
 TEST_F(KavelcheckTest, WithoutApplicationsSaysSo) {
-  const std::string empty = folder / "empty.db";
+  const std::string empty = folder.File("empty.db");
   ASSERT_EQ(RunProgram({KAVELREG_PATH, "--store", empty, "add", "HKLM\\Software\\Apps Kavel"})
                 .exitCode,
             0);
@@ -162,14 +162,14 @@ TEST_F(KavelcheckTest, BadUsage) {
       {KAVELCHECK_PATH, "--store"},
       {KAVELCHECK_PATH, "--store", store, "Alpha", "Beta"},
       {KAVELCHECK_PATH, "--store", store, "--probes", "Alpha"},
-      {KAVELCHECK_PATH, "--store", folder / "missing.db"},
+      {KAVELCHECK_PATH, "--store", folder.File("missing.db")},
   };
   for (const auto& args : cases) {
     const ProgramRun run = RunProgram(args);
     EXPECT_EQ(run.exitCode, 2) << args.back();
     EXPECT_EQ(run.out, "") << args.back();
   }
-  EXPECT_FALSE(std::filesystem::exists(folder / "missing.db"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("missing.db")));
 }
 
 TEST_F(KavelcheckTest, ProbesPrintTheMachinesReadings) {

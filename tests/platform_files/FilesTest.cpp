@@ -1,5 +1,7 @@
 #include "platform/files/Files.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,9 +22,6 @@ namespace {
 class FilesTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "files-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     SaveEnv("HOME");
     SaveEnv("XDG_STATE_HOME");
   }
@@ -31,7 +30,6 @@ protected:
       if (value) setenv(name.c_str(), value->c_str(), 1);
       else unsetenv(name.c_str());
     }
-    fs::remove_all(dir_);
   }
   void SaveEnv(const std::string& name) {
     const char* value = std::getenv(name.c_str());
@@ -50,7 +48,8 @@ protected:
     return names;
   }
 
-  fs::path dir_;
+  test_support::TempFolder folder_;
+  const fs::path dir_{folder_.Path()};
   std::vector<std::pair<std::string, std::optional<std::string>>> savedEnv_;
 };
 

@@ -1,7 +1,7 @@
 #include "tools/kavelreg/Command.h"
 
 #include "platform/registry/Registry.h"
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ using platform::KeyAccess;
 using platform::RegistryStore;
 using platform::RegKey;
 using platform::RegResult;
+using test_support::TempFolder;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "platform/registry/Registry.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ using platform::RegistryStore;
 using platform::RegKey;
 using platform::RegResult;
 using platform::ValueType;
+using test_support::TempFolder;
 
 namespace {
 

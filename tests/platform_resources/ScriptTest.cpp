@@ -1,10 +1,10 @@
 #include "platform/resources/Script.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace platform {
 namespace {
@@ -228,41 +228,31 @@ INSTANTIATE_TEST_SUITE_P(
 // A temporary folder of its own, removed at the end.
 class ScriptFolder : public testing::Test {
 protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "rcscriptXXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  void Write(const std::string& name, const std::string& bytes) {
-    std::filesystem::create_directories((folder_ / name).parent_path());
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-  }
-  std::filesystem::path folder_;
+  test_support::TempFolder folder_;
 };
 
 TEST_F(ScriptFolder, ReadsImagesBesideTheScriptAndListsTheFilesRead) {
-  Write("app.rc", "BITMAP 310 \"img/fond.png\"\nSTRINGTABLE { 1 \"é\" }");
-  Write("img/fond.png", kPng);
+  folder_.Write("app.rc", "BITMAP 310 \"img/fond.png\"\nSTRINGTABLE { 1 \"é\" }");
+  folder_.Write("img/fond.png", kPng);
   ResourceSet set;
   std::string error;
   std::vector<std::string> files;
-  std::string script = (folder_ / "app.rc").string();
+  std::string script = folder_.File("app.rc");
   ASSERT_TRUE(ParseResourceScriptFile(script, set, error, &files)) << error;
   EXPECT_EQ(*set.FindBitmap(310), kPng);
   EXPECT_EQ(set.String(1), "\xE9");
-  EXPECT_EQ(files, (std::vector<std::string>{script, (folder_ / "img/fond.png").string()}));
+  EXPECT_EQ(files, (std::vector<std::string>{script, folder_.File("img/fond.png")}));
 }
 
 TEST_F(ScriptFolder, ErrorsNameTheScriptPath) {
-  Write("app.rc", "STRINGTABLE { }\nBITMAP 310 \"absent.png\"");
+  folder_.Write("app.rc", "STRINGTABLE { }\nBITMAP 310 \"absent.png\"");
   ResourceSet set;
   std::string error;
-  std::string script = (folder_ / "app.rc").string();
+  std::string script = folder_.File("app.rc");
   EXPECT_FALSE(ParseResourceScriptFile(script, set, error));
   EXPECT_EQ(error, script + ":2: cannot read image file \"absent.png\"");
-  EXPECT_FALSE(ParseResourceScriptFile((folder_ / "none.rc").string(), set, error));
-  EXPECT_EQ(error, (folder_ / "none.rc").string() + ": cannot read the file");
+  EXPECT_FALSE(ParseResourceScriptFile(folder_.File("none.rc"), set, error));
+  EXPECT_EQ(error, folder_.File("none.rc") + ": cannot read the file");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/shell/Shell.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -49,15 +51,11 @@ TEST(SplitCommandLine, FollowsTheWindowsRules) {
 class SystemShellTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "shell-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     fifo_ = dir_ / "out";
     ASSERT_EQ(mkfifo(fifo_.c_str(), 0600), 0);
     // Prints its folder, then each argument in brackets, into the fifo.
     WriteScript(dir_ / "tool.sh", "pwd\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n");
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   void WriteScript(const fs::path& path, const std::string& body) {
     std::ofstream(path) << "#!/bin/sh\nexec > '" << fifo_.string() << "'\n" << body;
@@ -81,7 +79,8 @@ protected:
     return text;
   }
 
-  fs::path dir_;
+  test_support::TempFolder folder_;
+  const fs::path dir_{folder_.Path()};
   fs::path fifo_;
 };
 

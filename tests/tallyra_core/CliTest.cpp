@@ -1,5 +1,6 @@
 // tallyra-cli end to end, on a copy of the sample data file.
 
+#include "tests/support/TempFolder.h"
 #include "tests/tallyra_core/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ class CliTest : public ::testing::Test {
 protected:
   void SetUp() override { test::WriteFile(data_, test::ReadFile(SAMPLE_DATA)); }
 
-  test::TempDir dir_;
+  test_support::TempFolder dir_;
   std::string data_ = dir_.File("mt.dat");
 };
 

@@ -1,6 +1,5 @@
 #pragma once
-// Small fixtures shared by the tallyra_core tests: a temporary folder per test and data files
-// built from records.
+// Small helpers shared by the tallyra_core tests: data files built from records and read back.
 
 #include "tallyra/core/RecordWriter.h"
 #include "tallyra/core/ResultRecord.h"
@@ -11,20 +10,8 @@
 
 namespace tallyra::test {
 
-class TempDir {
-public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-  // Names of the files the folder holds, sorted.
-  std::vector<std::string> List() const;
-
-private:
-  std::string path_;
-};
-
+// Names of the files a folder holds, sorted.
+std::vector<std::string> FolderEntries(const std::string& folder);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 // FNV-1a of a file's bytes, or 0 when it cannot be read.

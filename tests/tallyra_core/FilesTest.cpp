@@ -4,6 +4,7 @@
 #include "tallyra/core/Import.h"
 #include "tallyra/core/RecordReader.h"
 #include "tallyra/core/Results.h"
+#include "tests/support/TempFolder.h"
 #include "tests/tallyra_core/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ int CountRecords(const std::string& path) {
 
 class FilesTest : public ::testing::Test {
 protected:
-  test::TempDir dir_;
+  test_support::TempFolder dir_;
   std::string data_ = dir_.File("mt.dat");
   std::string source_ = dir_.File("autre.dat");
 };
@@ -74,7 +75,7 @@ TEST_F(FilesTest, OldFileIsRewrittenInPlaceWithNothingLeftBeside) {
   struct stat st {};
   ::stat(source_.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
-  EXPECT_EQ(dir_.List(), std::vector<std::string>{"autre.dat"});
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), std::vector<std::string>{"autre.dat"});
 }
 
 TEST_F(FilesTest, OldFileEndingInsideARecordKeepsItsLines) {
@@ -82,7 +83,7 @@ TEST_F(FilesTest, OldFileEndingInsideARecordKeepsItsLines) {
   ASSERT_TRUE(ConvertOldDataFile(source_));
   EXPECT_EQ(ReadFile(source_), "1.4\r\n" + Converted("Dupont", " 2", "Calcul", "", " 0", ""));
   EXPECT_FALSE(ConvertOldDataFile(dir_.File("absent.dat")));
-  EXPECT_EQ(dir_.List(), std::vector<std::string>{"autre.dat"});
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), std::vector<std::string>{"autre.dat"});
 }
 
 TEST_F(FilesTest, ImportCreatesTheDataFileAndTwiceDoublesTheRecords) {
@@ -97,7 +98,7 @@ TEST_F(FilesTest, ImportCreatesTheDataFileAndTwiceDoublesTheRecords) {
   EXPECT_EQ(ReadFile(data_), "1.4\r\n" + records + records);
   const LoadOutcome load = LoadResults(data_, 0, ScoreUnit::OutOf20);
   EXPECT_EQ(ResultRows(data_, 0, ScoreUnit::OutOf20, "Dupont", "Calcul").rows.size(), 2u);
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"autre.dat", "mt.dat"}));
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), (std::vector<std::string>{"autre.dat", "mt.dat"}));
 }
 
 TEST_F(FilesTest, ImportOfAnOldFileConvertsItOnDiskFirst) {
@@ -139,14 +140,14 @@ TEST_F(FilesTest, RefusedImportsLeaveTheDataFileAsItWas) {
   WriteFile(source_, "1.4\r\n" + good);
   EXPECT_EQ(ImportDataFile(data_, source_), ImportResult::DataTooNew);
   EXPECT_EQ(ReadFile(data_), "2.0\r\n");
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"autre.dat", "mt.dat"}));
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), (std::vector<std::string>{"autre.dat", "mt.dat"}));
 }
 
 TEST_F(FilesTest, WithoutDataPathNothingIsAppendedButAnOldSourceIsConverted) {
   WriteFile(source_, kOldFile);
   EXPECT_EQ(ImportDataFile("", source_), ImportResult::NoDataFile);
   EXPECT_EQ(ReadFile(source_).substr(0, 5), "1.4\r\n");
-  EXPECT_EQ(dir_.List(), std::vector<std::string>{"autre.dat"});
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), std::vector<std::string>{"autre.dat"});
 }
 
 TEST_F(FilesTest, SourceCutOffHalfWayThroughAPipeChangesNothing) {
@@ -164,7 +165,7 @@ TEST_F(FilesTest, SourceCutOffHalfWayThroughAPipeChangesNothing) {
   EXPECT_EQ(ImportDataFile(data_, source_), ImportResult::SourceDamaged);
   writer.join();
   EXPECT_EQ(FileHash(data_), hash);
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"autre.dat", "mt.dat"}));
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), (std::vector<std::string>{"autre.dat", "mt.dat"}));
 }
 
 TEST_F(FilesTest, DiskFullDuringImportChangesNothing) {
@@ -187,7 +188,7 @@ TEST_F(FilesTest, DiskFullDuringImportChangesNothing) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(ImportResult::WriteFailed)) << limit;
     EXPECT_EQ(FileHash(data_), hash) << limit;
-    EXPECT_EQ(dir_.List(), (std::vector<std::string>{"autre.dat", "mt.dat"}));
+    EXPECT_EQ(test::FolderEntries(dir_.Path()), (std::vector<std::string>{"autre.dat", "mt.dat"}));
   }
 }
 
@@ -259,7 +260,7 @@ TEST_F(FilesTest, CopyOfTheDataFile) {
   EXPECT_EQ(ReadFile(copy), ReadFile(data_));
   EXPECT_EQ(CopyDataFile(data_, data_), CopyResult::Ok);
   EXPECT_EQ(CopyDataFile(data_, dir_.File("absent/copie.dat")), CopyResult::WriteFailed);
-  EXPECT_EQ(dir_.List(), (std::vector<std::string>{"copie.dat", "mt.dat"}));
+  EXPECT_EQ(test::FolderEntries(dir_.Path()), (std::vector<std::string>{"copie.dat", "mt.dat"}));
 }
 
 } // namespace

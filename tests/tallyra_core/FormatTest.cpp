@@ -2,6 +2,7 @@
 
 #include "tallyra/core/RecordReader.h"
 #include "tallyra/core/Version.h"
+#include "tests/support/TempFolder.h"
 #include "tests/tallyra_core/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ protected:
     return reader_;
   }
 
-  test::TempDir dir_;
+  test_support::TempFolder dir_;
   std::string path_ = dir_.File("mt.dat");
   RecordReader reader_;
   ResultRecord record_;

@@ -2,11 +2,11 @@
 
 #include "platform/registry/Registry.h"
 #include "platform/text/Text.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <memory>
 #include <string>
 
 namespace tallyra {
@@ -17,14 +17,9 @@ std::string Cp(std::string_view utf8) { return platform::Cp1252FromUtf8(utf8); }
 class SettingsStoreTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/tallyra-settings-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    store_ = std::make_unique<platform::RegistryStore>(folder_ + "/registry.db");
+    store_ = std::make_unique<platform::RegistryStore>(folder_.File("registry.db"));
   }
-  void TearDown() override {
-    store_.reset();
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { store_.reset(); }
 
   // The raw data of a value of the settings key; "<missing>" when there is none.
   std::string Raw(std::string_view utf8Name) {
@@ -44,7 +39,7 @@ protected:
     ASSERT_EQ(key.SetValue(Cp(utf8Name), data), platform::RegResult::Ok);
   }
 
-  std::string folder_;
+  test_support::TempFolder folder_;
   std::unique_ptr<platform::RegistryStore> store_;
 };
 
@@ -134,7 +129,7 @@ TEST_F(SettingsStoreTest, PathsOutsideWindows1252SurviveTheStore) {
 }
 
 TEST_F(SettingsStoreTest, UnusableStoreGivesDefaultsAndSavesNothing) {
-  platform::RegistryStore broken(folder_);  // a folder is no store
+  platform::RegistryStore broken(folder_.Path());  // a folder is no store
   SaveSettings(broken, Settings{}, "/opt/Tallyra");
   EXPECT_EQ(ReadSettings(broken).sortOrder, 0);
   EXPECT_EQ(ReadSettings(broken).dataPath, "");

@@ -2,6 +2,7 @@
 
 #include "tallyra/core/SettingsStore.h"
 #include "platform/text/Text.h"
+#include "tests/support/TempFolder.h"
 #include "tests/tallyra_core/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ protected:
     key.SetValue(platform::Cp1252FromUtf8(utf8Name), data);
   }
 
-  test::TempDir dir_;
+  test_support::TempFolder dir_;
   platform::RegistryStore store_{dir_.File("registry.db")};
 };
 

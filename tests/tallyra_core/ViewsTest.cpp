@@ -3,6 +3,7 @@
 
 #include "tallyra/core/Arrangement.h"
 #include "tallyra/core/Results.h"
+#include "tests/support/TempFolder.h"
 #include "tests/tallyra_core/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ protected:
     return pairs;
   }
 
-  test::TempDir dir_;
+  test_support::TempFolder dir_;
   std::string path_ = dir_.File("mt.dat");
 };
 

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TempFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,13 +33,6 @@ std::string ReadFile(const fs::path& path) {
 
 class ColorcodeCommand : public ::testing::Test {
 protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "colorcode-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   Outcome Invoke(const std::vector<std::string>& args) {
     const fs::path out = dir_ / "out", err = dir_ / "err";
     std::vector<char*> argv{const_cast<char*>(COLORCODE_PATH)};
@@ -58,7 +53,8 @@ protected:
     return run;
   }
 
-  fs::path dir_;
+  test_support::TempFolder folder_;
+  const fs::path dir_{folder_.Path()};
 };
 
 struct Case {

@@ -56,6 +56,7 @@ QWidget* MakeBandSlider(const platform::ControlTemplate& control, QWidget* paren
   else slider->setTickPosition(QSlider::TicksBelow);
   slider->setTickInterval(1);
   slider->setPageStep(1);
+  slider->SetPositionTip(HasStyle(control, "TOOLTIPS"));
   return slider;
 }
 

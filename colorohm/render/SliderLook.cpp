@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QToolTip>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -34,6 +35,31 @@ SeeThroughSlider::SeeThroughSlider(Qt::Orientation orientation, QWidget* parent)
     : QSlider(orientation, parent) {
   // Every pixel is painted from the saved background, so the parent need not be drawn first.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(this, &QAbstractSlider::sliderPressed, this, [this] { ShowPositionTip(sliderPosition()); });
+  connect(this, &QAbstractSlider::sliderMoved, this, &SeeThroughSlider::ShowPositionTip);
+  connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+    if (m_positionTip) QToolTip::hideText();
+  });
+}
+
+void SeeThroughSlider::ShowPositionTip(int position) {
+  if (!m_positionTip) return;
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.sliderPosition = position;
+  option.sliderValue = position;
+  const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+  const QString text = QString::number(position);
+  const QFontMetrics metrics(QToolTip::font());
+  // Where the tip's top-left corner goes, so that the tip ends a few pixels before the thumb.
+  // QToolTip puts a tip below and right of the point it is given, clear of a mouse pointer.
+  const QPoint pointerClearance(2, 16);
+  const QPoint corner = orientation() == Qt::Vertical
+                            ? QPoint(handle.left() - metrics.horizontalAdvance(text) - 16,
+                                     handle.center().y() - metrics.height() / 2)
+                            : QPoint(handle.center().x() - metrics.horizontalAdvance(text) / 2,
+                                     handle.top() - metrics.height() - 12);
+  QToolTip::showText(mapToGlobal(corner - pointerClearance), text, this);
 }
 
 void SeeThroughSlider::SetBackgroundSource(BackgroundSource source) {

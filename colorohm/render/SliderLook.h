@@ -31,15 +31,20 @@ public:
   // Drops the saved pixels; with redraw, also schedules a repaint so that it saves new ones.
   void RefreshBackground(bool redraw);
   bool HasSavedBackground() const { return !m_saved.isNull(); }
+  // Shows the position in a tip beside the thumb while the thumb is dragged: above a horizontal
+  // slider, left of a vertical one.
+  void SetPositionTip(bool on) { m_positionTip = on; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
   QImage DrawTickMarks(const QRect& handle) const;
+  void ShowPositionTip(int position);
 
   BackgroundSource m_source;
   QImage m_saved;
+  bool m_positionTip = false;
 };
 
 }  // namespace colorohm

@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -408,6 +409,21 @@ private slots:
     QCOMPARE(window->ToolTipFor(window->CoefficientList()), BuiltInString(134));
     QCOMPARE(window->ToolTipFor(window->SideBar()), QString());
     QVERIFY(BuiltInString(135).startsWith(QString::fromUtf8("Tolérance (")));
+  }
+
+  void bandSlidersShowTheirPositionWhileDragged() {
+    Program program;
+    auto window = program.App().CreateCalculatorWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QSlider* slider = window->BandSlider(4);
+    slider->setSliderDown(true);
+    slider->setSliderPosition(6);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QString("6"));
+    slider->setSliderDown(false);
+    QTRY_VERIFY(!QToolTip::isVisible());
+    window->close();
   }
 
   void englishLanguageFileIsInForceInTheFirstWindow() {

@@ -1,7 +1,10 @@
 #include "colorohm/render/SliderLook.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 using namespace colorohm;
@@ -72,6 +75,71 @@ private slots:
     shot = slider->grab().toImage();
     QVERIFY(asked > before);
     QCOMPARE(shot.pixelColor(shot.width() - 1, shot.height() / 2), picture);
+  }
+
+  void draggedThumbShowsItsPositionInATip_data() {
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::newRow("horizontal") << Qt::Horizontal;
+    QTest::newRow("vertical") << Qt::Vertical;
+  }
+  void draggedThumbShowsItsPositionInATip() {
+    QFETCH(Qt::Orientation, orientation);
+    QWidget window;
+    window.resize(300, 300);
+    auto* slider = new SeeThroughSlider(orientation, &window);
+    slider->setRange(1, 10);
+    slider->setGeometry(orientation == Qt::Vertical ? QRect(150, 20, 30, 200) : QRect(20, 150, 200, 30));
+    slider->SetPositionTip(true);
+    // The lowest position at the top or the left, as the band sliders have it.
+    slider->setInvertedAppearance(orientation == Qt::Vertical);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = orientation;
+    option.minimum = 1;
+    option.maximum = 10;
+    option.sliderPosition = option.sliderValue = 1;
+    const QPoint thumb = slider->style()
+                             ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+                             .center();
+    QTest::mousePress(slider, Qt::LeftButton, {}, thumb);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QString("1"));
+    // The tip stands clear of the thumb, before it: above, or to the left.
+    const QWidget* tip = nullptr;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->inherits("QTipLabel")) tip = widget;
+    QVERIFY(tip);
+    const QPoint thumbOnScreen = slider->mapToGlobal(thumb);
+    if (orientation == Qt::Vertical) {
+      QVERIFY(tip->geometry().right() < thumbOnScreen.x());
+      QVERIFY(qAbs(tip->geometry().center().y() - thumbOnScreen.y()) < 8);
+    } else {
+      QVERIFY(tip->geometry().bottom() < thumbOnScreen.y());
+      QVERIFY(qAbs(tip->geometry().center().x() - thumbOnScreen.x()) < 8);
+    }
+    slider->setSliderPosition(7);
+    QTRY_COMPARE(QToolTip::text(), QString("7"));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, thumb);
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QTRY_COMPARE(QApplication::topLevelWidgets().size(), 1);
+  }
+
+  void noTipUnlessAsked() {
+    QWidget window;
+    window.resize(300, 100);
+    auto* slider = new SeeThroughSlider(Qt::Horizontal, &window);
+    slider->setRange(1, 10);
+    slider->setGeometry(20, 20, 200, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    slider->setSliderDown(true);
+    slider->setSliderPosition(4);
+    QTest::qWait(50);
+    QVERIFY(!QToolTip::isVisible());
+    slider->setSliderDown(false);
   }
 };
 

@@ -204,6 +204,12 @@ void Principale::BuildToolbar() {
     QAction* entry = dropDown_->addAction(Q(texts::kSortDropDown[static_cast<std::size_t>(order)]));
     connect(entry, &QAction::triggered, this, [this, index] { Toolbar1_ButtonMenuClick(index); });
   }
+  // Qt shows a button's caption as its tooltip when it has none of its own.
+  for (const ToolDesign& design : kToolbar) {
+    if (!design.key.empty() && design.tooltip.empty()) {
+      ToolButton(design.key)->installEventFilter(this);
+    }
+  }
   QAction* affichage = toolActions_[4];
   affichage->setMenu(dropDown_);
   ToolButton("Affichage")->setPopupMode(QToolButton::MenuButtonPopup);
@@ -318,6 +324,8 @@ void Principale::Form_Resize() {
 bool Principale::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) {
     Form_Resize();
+  } else if (watched != client_ && event->type() == QEvent::ToolTip) {
+    return true;  // a toolbar button without a tooltip
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -433,6 +434,33 @@ private slots:
     QCOMPARE(captions, QStringList({"Importer", "Graphique", "Détails", "Affichage", "Aide"}));
     QCOMPARE(w->ToolAction("Importer")->toolTip(),
              QString("Importe une liste d'élèves et de questionnaires"));
+  }
+
+  // Buttons without a tooltip of their own show none, rather than their caption.
+  void toolbarTooltips_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("Importer") << "Importer" << "Importe une liste d'élèves et de questionnaires";
+    QTest::newRow("Histogramme") << "Histogramme"
+                                 << "Trace les résultats de l'élève dans un graphique";
+    QTest::newRow("Details") << "Details" << QString();
+    QTest::newRow("Affichage") << "Affichage" << QString();
+    QTest::newRow("Aide") << "Aide" << "Aide sur ce programme";
+  }
+
+  void toolbarTooltips() {
+    QFETCH(QString, key);
+    QFETCH(QString, tooltip);
+    auto w = Open();
+    QVERIFY(w);
+    QToolButton* button = w->ToolButton(key.toStdString());
+    QVERIFY(button != nullptr);
+    const QPoint at = button->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, button->mapToGlobal(at));
+    QApplication::sendEvent(button, &help);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tooltip);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   void menusShortcutsAndLaterCommands() {

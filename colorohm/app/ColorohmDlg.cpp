@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -317,11 +318,12 @@ void CColorohmDlg::ApplySettings(ApplyMode mode) {
   if (all || mode == ApplyMode::AlwaysOnTop) {
     const bool topmost = settings.premierPlan != 0;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
-      const bool shown = isVisible();
-      const QPoint place = pos();
-      setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-      move(place);
-      if (shown) show();
+      // Not setWindowFlag: that hides the window to re-create it, and hiding a dialog ends its
+      // modal run, which would end the program. The platform window takes the new flag as it is.
+      Qt::WindowFlags flags = windowFlags();
+      flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+      overrideWindowFlags(flags);
+      if (QWindow* handle = windowHandle()) handle->setFlags(flags);
     }
     RebuildSideBar();
   }

@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include <memory>
@@ -362,6 +363,25 @@ private slots:
     // Rebuilding the side bar keeps what the user typed.
     QCOMPARE(bar->EditField(2, CColorohmSideBar::kFieldU)->text(), QString("5"));
     QVERIFY(!bar->GetItemText(0, kFirstSeriesItemId + 1).empty());
+  }
+
+  // The window runs modally for the whole program: changing its flags must not end that run.
+  void alwaysOnTopLeavesTheWindowRunning() {
+    Program program;
+    auto window = program.App().CreateCalculatorWindow();
+    bool shownAfterToggle = false;
+    QTimer::singleShot(0, window.get(), [&] {
+      window->OnCommand(kCmdAlwaysOnTop);
+      QTimer::singleShot(100, window.get(), [&] {
+        shownAfterToggle = window->isVisible();
+        window->OnCommand(kCmdAlwaysOnTop);
+        QTimer::singleShot(100, window.get(), [&] { window->OnCommand(kCmdQuit); });
+      });
+    });
+    window->exec();
+    QVERIFY(shownAfterToggle);
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!window->ReplaceRequested());
   }
 
   void contextMenuChecksAndGreysDeferredCommands() {

@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace tallyra;
@@ -550,6 +551,23 @@ private slots:
     w->ToolAction("Importer")->trigger();
     QCOMPARE(ReadAll(Path("mt.dat")), source);
     QCOMPARE(Texts(w->TreeEleves()->topLevelItem(0)), QStringList({"Léa"}));
+  }
+
+  void importWithoutDataPathConvertsTheSourceAndWarnsAtTheReload() {
+    settings_.dataPath.clear();
+    WriteData("1.0\r\nL\xE9a\r\n 0\r\nCalcul\r\n\r\n 90\r\n16/05/2004 08:00:00\r\n", "ancien.dat");
+    files_.answers.push_back(Path("ancien.dat").toStdString());
+    auto w = Open();
+    QVERIFY(w);
+    QCOMPARE(messages_.shown.size(), std::size_t{1});
+    w->Commands().importer->trigger();
+    QCOMPARE(messages_.shown.size(), std::size_t{2});
+    QCOMPARE(messages_.shown[1].caption, std::string("Attention !"));
+    QCOMPARE(w->TreeEleves()->topLevelItem(0)->childCount(), 0);
+    // The source is in the current format now: version, header, index 0 and one empty entry.
+    const std::string converted = ReadAll(Path("ancien.dat"));
+    QVERIFY(converted.starts_with("1.4\r\nL\xE9a\r\n 0\r\nCalcul\r\n\r\n 90\r\n"));
+    QCOMPARE(std::count(converted.begin(), converted.end(), '\n'), 1 + 27);
   }
 
   void importOfANewerFileIsRefused() {

@@ -404,6 +404,29 @@ private slots:
     QCOMPARE(help->actions().size(), 6);
   }
 
+  void firstSliderHasTheFocusAndTabFollowsTheControls_data() {
+    QTest::addColumn<int>("sens");
+    QTest::newRow("upright") << 0;
+    QTest::newRow("lying") << 1;
+  }
+  void firstSliderHasTheFocusAndTabFollowsTheControls() {
+    QFETCH(int, sens);
+    Program program;
+    program.App().Settings().sensAffichage = sens;
+    auto window = program.App().CreateCalculatorWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), window->BandSlider(1));
+    const std::vector<QWidget*> order{window->BandSlider(2), window->BandSlider(3), window->BandSlider(4),
+                                      window->BandSlider(5), window->BandSlider(6), window->UnitList(),
+                                      window->ToleranceList(), window->CoefficientList(), window->ValueField()};
+    for (QWidget* expected : order) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    window->close();
+  }
+
   void altDigitAcceleratorsSwitchTheBandCount() {
     Program program;
     auto window = program.App().CreateCalculatorWindow();

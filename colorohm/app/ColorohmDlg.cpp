@@ -97,6 +97,18 @@ int WidthShowingEveryEntry(const QComboBox& list) {
 
 QRect ToQRect(Rect r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
+// True when enough of the window lies on one of the screens to be seen and dragged back. A
+// stored position may point where no screen is any more (a screen unplugged, a smaller one).
+bool ReachableOnAScreen(const QRect& window) {
+  constexpr int kMinimumWidth = 40;
+  constexpr int kMinimumHeight = 20;
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+    const QRect visible = screen->availableGeometry().intersected(window);
+    return visible.width() >= kMinimumWidth && visible.height() >= kMinimumHeight;
+  });
+}
+
 }  // namespace
 
 CColorohmDlg::CColorohmDlg(CColorohmApp& app, int templateId)
@@ -243,7 +255,8 @@ void CColorohmDlg::InstallAccelerators() {
 
 void CColorohmDlg::PlaceWindow() {
   const SettingsRecord& settings = app_.Settings();
-  if (settings.posX > kNeverPlaced && settings.posY > kNeverPlaced) {
+  if (settings.posX > kNeverPlaced && settings.posY > kNeverPlaced &&
+      ReachableOnAScreen(QRect(QPoint(settings.posX, settings.posY), size()))) {
     move(settings.posX, settings.posY);
     return;
   }

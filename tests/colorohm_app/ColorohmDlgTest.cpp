@@ -316,6 +316,37 @@ private slots:
     QCOMPARE(window->geometry().center().x() / 2, screen.center().x() / 2);
   }
 
+  // A stored position where no screen is (any more) would leave the window out of reach.
+  void storedPositionOffEveryScreenCentresTheWindow_data() {
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<bool>("kept");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("far right and below") << screen.bottomRight() + QPoint(400, 300) << false;
+    QTest::newRow("far left and above") << screen.topLeft() - QPoint(2000, 1500) << false;
+    QTest::newRow("a corner strip") << screen.bottomRight() - QPoint(10, 10) << false;
+    QTest::newRow("partly off the right edge") << QPoint(screen.right() - 100, screen.top() + 50) << true;
+  }
+  void storedPositionOffEveryScreenCentresTheWindow() {
+    QFETCH(QPoint, stored);
+    QFETCH(bool, kept);
+    Program program;
+    program.App().Settings().posX = stored.x();
+    program.App().Settings().posY = stored.y();
+    auto window = program.App().CreateCalculatorWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (kept) {
+      QCOMPARE(window->pos(), stored);
+    } else {
+      QCOMPARE(window->geometry().center().x() / 2, screen.center().x() / 2);
+      QCOMPARE(window->geometry().center().y() / 2, screen.center().y() / 2);
+    }
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(screen.intersects(window->frameGeometry()));
+    window->close();
+    QCOMPARE(QPoint(program.App().Settings().posX, program.App().Settings().posY), window->pos());
+  }
+
   void layoutChangeReplacesTheWindow() {
     Program program;
     auto window = program.App().CreateCalculatorWindow();

@@ -245,7 +245,6 @@ void Principale::Toolbar1_ButtonMenuClick(int index) {
     return;
   }
   settings_.sortOrder = index - 1 - (index - 1) / 4;
-  SupprimerCoches();
   CheckSortMenu();
   MenuRafraichir_Click();
 }
@@ -264,6 +263,8 @@ void Principale::SupprimerCoches() {
 }
 
 void Principale::CheckSortMenu() {
+  // Settings applied again (with another arrangement) must not leave the old entry ticked.
+  SupprimerCoches();
   if (settings_.sortOrder >= 0 && settings_.sortOrder < kSortOrderCount) {
     commands_.affichage[static_cast<std::size_t>(settings_.sortOrder)]->setChecked(true);
   }

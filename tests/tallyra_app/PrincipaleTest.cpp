@@ -435,6 +435,12 @@ private slots:
     QCOMPARE(captions, QStringList({"Importer", "Graphique", "Détails", "Affichage", "Aide"}));
     QCOMPARE(w->ToolAction("Importer")->toolTip(),
              QString("Importe une liste d'élèves et de questionnaires"));
+
+    w->CurrentSettings().sortOrder = 2;
+    w->ApplySettings();
+    for (int order = 0; order < 12; ++order) {
+      QCOMPARE(w->Commands().affichage[static_cast<std::size_t>(order)]->isChecked(), order == 2);
+    }
   }
 
   // Buttons without a tooltip of their own show none, rather than their caption.

@@ -105,12 +105,14 @@ TEST_F(SettingsStoreTest, ValuesThatAreNotNumbersReadAsZero) {
   Put("Afficher barre outils", "oui");
   Put("Afficher barre état", " 5");  // any value but 0 shows the bar
   Put("Affichage", " 42");           // no such arrangement
+  Put("Plein écran", std::string(" 1\0", 3));  // a terminating NUL kept in the data
   const Settings settings = ReadSettings(*store_);
   EXPECT_EQ(settings.scoreUnit, ScoreUnit::OutOf20);
   EXPECT_EQ(settings.showToolbar, 0);
   EXPECT_EQ(settings.showStatusBar, 5);
   EXPECT_EQ(settings.sortOrder, 0);
   EXPECT_EQ(settings.flatToolbar, 0);  // missing once settings were written
+  EXPECT_EQ(settings.windowState, 1);
 }
 
 TEST_F(SettingsStoreTest, ReadDropsTheTerminatingNulAndBlanks) {
@@ -139,7 +141,7 @@ TEST(InstallCommandTest, OnlyTheInstallSwitchInAnyCase) {
   for (const char* line : {"/INSTALL", "/install", "\\INSTALL", "\\Install"}) {
     EXPECT_TRUE(IsInstallCommand(line)) << line;
   }
-  for (const char* line : {"", "INSTALL", "/INSTALL x", " /INSTALL", "/INSTAL", "-install"}) {
+  for (const char* line : {"", "INSTALL", "/INSTALL x", "/INSTALL ", " /INSTALL", "/INSTAL", "-install"}) {
     EXPECT_FALSE(IsInstallCommand(line)) << line;
   }
 }

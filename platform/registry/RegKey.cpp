@@ -17,10 +17,7 @@ RegResult RegKey::QueryValue(std::string_view name, std::string& data, ValueType
   if (!store_) return RegResult::NotFound;
   if (!IsValidValueName(name)) return RegResult::InvalidName;
   RegistryStore::Impl& impl = *store_->impl_;
-  return impl.Read([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl.Resolve(hive_, path_, id);
-    if (found != RegResult::Ok) return found;
+  return impl.AtKey(hive_, path_, false, [&](std::int64_t id) {
     Statement query(impl.db, "SELECT type, data FROM vals WHERE key = ?1 AND fold = ?2");
     query.BindInt(1, id);
     query.BindBytes(2, ToUpperCp1252(name));
@@ -38,10 +35,7 @@ RegResult RegKey::SetValue(std::string_view name, std::string_view data, ValueTy
   if (access_ != KeyAccess::Full) return RegResult::AccessDenied;
   if (!IsValidValueName(name)) return RegResult::InvalidName;
   RegistryStore::Impl& impl = *store_->impl_;
-  return impl.Write([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl.Resolve(hive_, path_, id);
-    if (found != RegResult::Ok) return found;
+  return impl.AtKey(hive_, path_, true, [&](std::int64_t id) {
     // An update in place keeps the name's first spelling and the value's place in enumeration.
     Statement upsert(impl.db,
                      "INSERT INTO vals(key, name, fold, type, data) VALUES (?1, ?2, ?3, ?4, ?5)"
@@ -62,10 +56,7 @@ RegResult RegKey::DeleteValue(std::string_view name) {
   if (access_ != KeyAccess::Full) return RegResult::AccessDenied;
   if (!IsValidValueName(name)) return RegResult::InvalidName;
   RegistryStore::Impl& impl = *store_->impl_;
-  return impl.Write([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl.Resolve(hive_, path_, id);
-    if (found != RegResult::Ok) return found;
+  return impl.AtKey(hive_, path_, true, [&](std::int64_t id) {
     Statement remove(impl.db, "DELETE FROM vals WHERE key = ?1 AND fold = ?2");
     remove.BindInt(1, id);
     remove.BindBytes(2, ToUpperCp1252(name));
@@ -78,10 +69,7 @@ RegResult RegKey::DeleteValue(std::string_view name) {
 RegResult RegKey::EnumKey(int index, std::string& name) const {
   if (!store_ || index < 0) return RegResult::NotFound;
   RegistryStore::Impl& impl = *store_->impl_;
-  return impl.Read([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl.Resolve(hive_, path_, id);
-    if (found != RegResult::Ok) return found;
+  return impl.AtKey(hive_, path_, false, [&](std::int64_t id) {
     Statement query(impl.db,
                     "SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2");
     query.BindInt(1, id);
@@ -98,10 +86,7 @@ RegResult RegKey::EnumValue(int index, std::string& name, std::string& data,
                             ValueType& type) const {
   if (!store_ || index < 0) return RegResult::NotFound;
   RegistryStore::Impl& impl = *store_->impl_;
-  return impl.Read([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl.Resolve(hive_, path_, id);
-    if (found != RegResult::Ok) return found;
+  return impl.AtKey(hive_, path_, false, [&](std::int64_t id) {
     Statement query(impl.db,
                     "SELECT name, type, data FROM vals WHERE key = ?1"
                     " ORDER BY id LIMIT 1 OFFSET ?2");

@@ -79,10 +79,7 @@ RegResult RegistryStore::CreateKey(Hive hive, std::string_view path, RegKey& out
 }
 
 RegResult RegistryStore::DeleteKey(Hive hive, std::string_view path) {
-  return impl_->Write([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl_->Resolve(hive, path, id);
-    if (found != RegResult::Ok) return found;
+  return impl_->AtKey(hive, path, true, [&](std::int64_t id) {
     if (id == HiveRootId(hive)) return RegResult::InvalidName;
     Statement child(impl_->db, "SELECT 1 FROM keys WHERE parent = ?1 LIMIT 1");
     child.BindInt(1, id);
@@ -99,10 +96,7 @@ RegResult RegistryStore::DeleteKey(Hive hive, std::string_view path) {
 }
 
 RegResult RegistryStore::DeleteTree(Hive hive, std::string_view path) {
-  return impl_->Write([&] {
-    std::int64_t id = 0;
-    const RegResult found = impl_->Resolve(hive, path, id);
-    if (found != RegResult::Ok) return found;
+  return impl_->AtKey(hive, path, true, [&](std::int64_t id) {
     if (id == HiveRootId(hive)) return RegResult::InvalidName;
     // Values first: their keys are found through the tree that the second statement removes.
     for (const char* sql :

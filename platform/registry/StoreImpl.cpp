@@ -130,6 +130,16 @@ RegResult RegistryStore::Impl::Fail(int code) {
   return (code & 0xff) == SQLITE_READONLY ? RegResult::AccessDenied : RegResult::StoreError;
 }
 
+RegResult RegistryStore::Impl::AtKey(Hive hive, std::string_view path, bool write,
+                                     const std::function<RegResult(std::int64_t)>& body) {
+  auto run = [&] {
+    std::int64_t id = 0;
+    const RegResult found = Resolve(hive, path, id);
+    return found == RegResult::Ok ? body(id) : found;
+  };
+  return write ? Write(run) : Read(run);
+}
+
 RegResult RegistryStore::Impl::Read(const std::function<RegResult()>& body) {
   if (!usable) return RegResult::StoreError;
   if (depth > 0) return body();

@@ -32,6 +32,10 @@ struct RegistryStore::Impl {
   // The id of the key at `path`; `storedPath` (when given) receives it in stored case.
   RegResult Resolve(Hive hive, std::string_view path, std::int64_t& id,
                     std::string* storedPath = nullptr);
+  // Runs body with the id of the key at `path`, in a read or a write transaction; a key that
+  // does not resolve answers as Resolve does, without running body.
+  RegResult AtKey(Hive hive, std::string_view path, bool write,
+                  const std::function<RegResult(std::int64_t)>& body);
   // As Resolve, creating what is missing; inside a write transaction.
   RegResult Create(Hive hive, std::string_view path, std::int64_t& id, std::string& storedPath);
 
